@@ -7,6 +7,8 @@
 
 #include "core/charset.h"
 #include "lookups/ip_query.h"
+#include "lookups/qq_fortune.h"
+#include "lookups/qq_login_limit.h"
 
 namespace qirvo {
 namespace {
@@ -24,6 +26,8 @@ const std::vector<Command>& Commands() {
   static const std::vector<Command> commands = {
       {"domain", "[NAME]", "IP address and location of a web domain", LookupDomain},
       {"ip", "[ADDRESS]", "location of an IP address", LookupIp},
+      {"fortune", "[NUMBER]", "fortune reading of a QQ number", LookupQqFortune},
+      {"freeze", "[ACCOUNT]", "whether a QQ account may log in", CheckQqLoginLimit},
   };
   return commands;
 }

@@ -41,15 +41,19 @@ TEST(IsOnline, ProbesTheHomePageWithItsOwnUserAgent) {
 
 TEST(IsOnline, CountsTheProbeOpenOnceHeadersArriveWithoutReadingTheBody) {
   std::atomic<bool> hungUpEarly = false;
-  RawServer server([&](int fd, const std::string&) {
-    RawServer::Send(fd, "HTTP/1.0 200 OK\r\nContent-Length: 100000\r\n\r\nstart");
-    pollfd p{fd, POLLIN, 0};
-    char c;
-    hungUpEarly = ::poll(&p, 1, 5000) == 1 && ::recv(fd, &c, 1, 0) <= 0;  // FIN or RST
-  });
   FetchLimits limits;
   limits.probe = 20s;
-  EXPECT_TRUE(CurlNetwork(server.Base() + "/", limits).IsOnline());
+  bool online = false;
+  {
+    RawServer server([&](int fd, const std::string&) {
+      RawServer::Send(fd, "HTTP/1.0 200 OK\r\nContent-Length: 100000\r\n\r\nstart");
+      pollfd p{fd, POLLIN, 0};
+      char c;
+      hungUpEarly = ::poll(&p, 1, 5000) == 1 && ::recv(fd, &c, 1, 0) <= 0;  // FIN or RST
+    });
+    online = CurlNetwork(server.Base() + "/", limits).IsOnline();
+  }  // the server's connection has been served to the end here
+  EXPECT_TRUE(online);
   EXPECT_TRUE(hungUpEarly);
 }
 

@@ -29,6 +29,14 @@ class QueryCli : public testing::Test {
                                 "属于：<span class=\"bred\">美国</span></p>"),
                             "text/html");
           });
+          s.Get("/msn.asp", [](const auto&, auto& res) {
+            res.set_content(Gbk("<p><span class=\"bred\">[吉]</span><span class=\"bblue\">顺"
+                                "</span></p>\r\n<p>好。</p>"),
+                            "text/html");
+          });
+          s.Get("/cn2/login_limit/limit_detail_v2", [](const auto&, auto& res) {
+            res.set_content("<p>您的QQ可以正常登录</p>", "text/html");
+          });
         }) {}
 
   int Run(std::vector<std::string> args) {
@@ -48,6 +56,17 @@ TEST_F(QueryCli, PrintsTheWindowsTextInUtf8) {
   EXPECT_EQ(Run({"--services=" + server_.Base() + "/", "ip", "8.8.8.8"}), 0);
   EXPECT_EQ(out_.str(), "所查IP：8.8.8.8\r\n\r\n地理位置：美国\n");
   EXPECT_EQ(err_.str(), "");
+}
+
+TEST_F(QueryCli, RunsTheQqLookups) {
+  EXPECT_EQ(Run({"--services", server_.Base(), "fortune", "12345"}), 0);
+  EXPECT_EQ(out_.str(), "[吉] 顺！\r\n\r\n好。\n");
+  EXPECT_EQ(Run({"--services", server_.Base(), "freeze", "10001"}), 0);
+  EXPECT_EQ(out_.str(), "查询完毕,你的QQ可以正常登录！\n");
+  EXPECT_EQ(Run({"--services", server_.Base(), "fortune", "-1"}), 0);
+  EXPECT_EQ(out_.str(), "错误,帐号不能少于5字数！\n");
+  EXPECT_EQ(Run({"--services", server_.Base(), "freeze"}), 0);
+  EXPECT_EQ(out_.str(), "请输入QQ帐号！\n");
 }
 
 TEST_F(QueryCli, MissingInputIsTheEmptyInput) {
@@ -92,6 +111,8 @@ TEST_F(QueryCli, HelpPrintsTheUsageAndSucceeds) {
   EXPECT_THAT(out_.str(), StartsWith("usage: qirvo-query [--services URL] COMMAND [INPUT]\n"));
   EXPECT_THAT(out_.str(), HasSubstr("  domain [NAME]"));
   EXPECT_THAT(out_.str(), HasSubstr("  ip [ADDRESS]"));
+  EXPECT_THAT(out_.str(), HasSubstr("  fortune [NUMBER]"));
+  EXPECT_THAT(out_.str(), HasSubstr("  freeze [ACCOUNT]"));
 }
 
 TEST_F(QueryCli, TheProgramPrintsAndExitsLikeTheFunction) {
