@@ -1,7 +1,9 @@
 # Thin wrappers over the CMake presets; every target first makes sure the packages are there.
-.PHONY: deps build test run bench release clean
+.PHONY: deps build test run bench release artwork screenshots clean
 
 JOBS ?= 2
+# Window tests need an X server; xvfb-run gives them a private one.
+XVFB := xvfb-run -a -s "-screen 0 1280x800x24"
 
 deps:
 	scripts/install-deps
@@ -11,10 +13,10 @@ build: deps
 	cmake --build --preset dev -j $(JOBS)
 
 test: build
-	ctest --preset dev
+	$(XVFB) ctest --preset dev
 
 run: build
-	build/dev/tools/qirvo-query --help
+	build/dev/shell/qirvo
 
 release: deps
 	cmake --preset release
@@ -22,6 +24,14 @@ release: deps
 
 bench: release
 	build/release/bench/scanning_bench
+
+artwork: build
+	cmake --build --preset dev --target qirvo-artwork
+	build/dev/assets/qirvo-artwork assets
+
+screenshots: build
+	cmake --build --preset dev --target qirvo-screenshots
+	$(XVFB) build/dev/tools/qirvo-screenshots docs/screenshots
 
 clean:
 	rm -rf build

@@ -43,9 +43,11 @@ void RunQirvo(int& argc, char** argv, const Services& services,
   window->SetOnCreated(std::move(onCreated));
   CentreOnScreen(window);
   window->show();
-  const int code = app.exec();
-  // Background downloads may still be stalled in a fetch; nothing of theirs is worth
-  // waiting for, so the process ends here without unwinding them.
+  ExecAndEnd();
+}
+
+void ExecAndEnd() {
+  const int code = QApplication::exec();
   std::fflush(nullptr);
   std::_Exit(code);
 }

@@ -15,6 +15,10 @@ class MainWindow;
 void PrepareApplication();
 void CentreOnScreen(QWidget* window);
 
+// Runs the event loop, then ends the process with its exit code at once: background
+// downloads may still be stalled in a fetch, and nothing of theirs is worth waiting for.
+[[noreturn]] void ExecAndEnd();
+
 // Opens the window against `services`, runs it, and ends the process when it closes.
 // `onCreated` starts the background tasks.
 [[noreturn]] void RunQirvo(int& argc, char** argv, const Services& services,

@@ -8,14 +8,18 @@
 namespace qirvo {
 namespace {
 
+bool AskWindowManager(QWindow* w) { return w && w->startSystemMove(); }
+
 WindowMover::SystemMove& CurrentSystemMove() {
-  static WindowMover::SystemMove move = [](QWindow* w) { return w && w->startSystemMove(); };
+  static WindowMover::SystemMove move = AskWindowManager;
   return move;
 }
 
 }  // namespace
 
-void WindowMover::SetSystemMove(SystemMove move) { CurrentSystemMove() = std::move(move); }
+void WindowMover::SetSystemMove(SystemMove move) {
+  CurrentSystemMove() = move ? std::move(move) : AskWindowManager;
+}
 
 void WindowMover::Press(QWidget* widget, QMouseEvent* event) {
   event->accept();

@@ -15,6 +15,7 @@ class WindowMover {
  public:
   // Asks the window manager to run the move; false when it can't, and we move by hand.
   using SystemMove = std::function<bool(QWindow*)>;
+  // For tests; an empty function puts the window manager back.
   static void SetSystemMove(SystemMove move);
 
   void Press(QWidget* widget, QMouseEvent* event);
