@@ -178,6 +178,35 @@ QImage NoticeBar() {
   return img;
 }
 
+// The emulator's slideshow pictures, 285 x 183, as the product site would publish them.
+QImage Slide(int n) {
+  QImage img(285, 183, QImage::Format_RGB32);
+  QPainter p(&img);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setRenderHint(QPainter::TextAntialiasing);
+  QLinearGradient g(0, 0, 285, 183);
+  g.setColorAt(0, n == 1 ? QColor(0x6A, 0x3B, 0xC2) : QColor(0x1F, 0x8F, 0xD8));
+  g.setColorAt(1, n == 1 ? QColor(0x2C, 0x8C, 0xE0) : QColor(0x3F, 0xD0, 0xC8));
+  p.fillRect(img.rect(), g);
+  p.setPen(Qt::NoPen);
+  for (int i = 0; i < 6; ++i) {
+    p.setBrush(QColor(255, 255, 255, 18 + 6 * i));
+    p.drawEllipse(QPointF(230 - 25 * i, 30 + 22 * i), 60 - 7 * i, 60 - 7 * i);
+  }
+  p.setPen(Qt::white);
+  p.setFont(Sans(26, true));
+  p.drawText(QRect(18, 40, 260, 40), Qt::AlignLeft | Qt::AlignVCenter,
+             n == 1 ? "VEXA丶Qirvo" : "一键查询");
+  p.setFont(Sans(15));
+  p.drawText(QRect(20, 86, 260, 26), Qt::AlignLeft | Qt::AlignVCenter,
+             n == 1 ? "快捷 · 方便 · 免费" : "域名 · IP · QQ 号码");
+  p.setFont(Sans(12));
+  p.setPen(QColor(255, 255, 255, 200));
+  p.drawText(QRect(20, 140, 260, 24), Qt::AlignLeft | Qt::AlignVCenter,
+             n == 1 ? "点击访问官方网站" : "新版本即将推出 IP 提取功能");
+  return img;
+}
+
 QImage Icon(int size) {
   QImage img(size, size, QImage::Format_ARGB32_Premultiplied);
   img.fill(Qt::transparent);
@@ -202,6 +231,8 @@ int main(int argc, char** argv) {
   const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
   out.mkpath("skins");
   out.mkpath("pictures");
+  out.mkpath("slides");
+  for (int n = 1; n <= 2; ++n) Save(Slide(n), out.filePath(QString("slides/hdp_%1.jpg").arg(n)));
   for (int n = 0; n < 5; ++n) Save(Skin(n), out.filePath(QString("skins/skin%1.jpg").arg(n)));
   Save(LogoGlyph(), out.filePath("pictures/logo_glyph.jpg"));
   Save(Framed({217, 26}, QColor(0xB3, 0xA9, 0xE6)), out.filePath("pictures/input_frame.jpg"));

@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPointer>
 
+#include "feed/version_check.h"
 #include "lookups/ip_query.h"
 #include "lookups/qq_fortune.h"
 #include "lookups/qq_login_limit.h"
@@ -20,11 +21,6 @@
 
 namespace qirvo {
 
-QString StatusHead(const Services& services) {
-  return QStringLiteral("VEXA丶Qirvo - 官方网址:") + FromText(services.productSiteShown) +
-         QStringLiteral(" - 更新时间:2014-2-16 - 目前版本:1.0 - 最新版本:");
-}
-
 MainWindow::MainWindow(Services services, std::shared_ptr<Network> network, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
       services_(std::move(services)),
@@ -36,7 +32,7 @@ MainWindow::MainWindow(Services services, std::shared_ptr<Network> network, QWid
   setAttribute(Qt::WA_OpaquePaintEvent);
   controls_ = BuildControls(this);
   Control<TransparentLabel>("透明标签_下标题")
-      ->SetText(StatusHead(services_) + QString::fromUtf8(kStatusChecking));
+      ->SetText(FromText(StatusChecking(services_)));
   SetSkin(0);
   WireFrame();
   WireQuery("asdas", "编辑框_网站域名", "编辑框_信息1", LookupDomain);

@@ -44,7 +44,7 @@ class MainWindow : public QWidget {
   void SetCloseAction(std::function<void()> close) { close_ = std::move(close); }
 
   const Services& ServiceAddresses() const { return services_; }
-  Network& Net() const { return *network_; }
+  std::shared_ptr<Network> SharedNetwork() const { return network_; }
 
  signals:
   void lookupWritten();
@@ -74,7 +74,5 @@ class MainWindow : public QWidget {
   std::function<void()> close_;
   std::unique_ptr<LookupWorker> worker_;
 };
-
-QString StatusHead(const Services& services);
 
 }  // namespace qirvo

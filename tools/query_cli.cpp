@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "core/charset.h"
+#include "feed/version_check.h"
 #include "lookups/ip_query.h"
 #include "lookups/qq_fortune.h"
 #include "lookups/qq_login_limit.h"
@@ -28,6 +29,10 @@ const std::vector<Command>& Commands() {
       {"ip", "[ADDRESS]", "location of an IP address", LookupIp},
       {"fortune", "[NUMBER]", "fortune reading of a QQ number", LookupQqFortune},
       {"freeze", "[ACCOUNT]", "whether a QQ account may log in", CheckQqLoginLimit},
+      {"version", "", "the status line: running and newest published version",
+       [](const Text&, Network& net, const Services& services) {
+         return CheckVersion(net, services);
+       }},
   };
   return commands;
 }
@@ -36,7 +41,8 @@ void PrintUsage(std::ostream& os) {
   os << "usage: qirvo-query [--services URL] COMMAND [INPUT]\n"
         "       qirvo-query --help\n\ncommands:\n";
   for (const Command& c : Commands()) {
-    const std::string head = std::string(c.name) + " " + std::string(c.argument);
+    std::string head(c.name);
+    if (!c.argument.empty()) head += " " + std::string(c.argument);
     os << "  " << head << std::string(head.size() < 20 ? 20 - head.size() : 1, ' ') << c.summary
        << '\n';
   }
@@ -82,7 +88,7 @@ int RunQueryCli(const std::vector<std::string>& args, std::ostream& out, std::os
   if (i == args.size()) return Fail(err, "no command given");
   const Command* command = FindCommand(args[i]);
   if (!command) return Fail(err, "unknown command '" + args[i] + "'");
-  if (args.size() - i > 2) return Fail(err, "too many arguments");
+  if (args.size() - i > (command->argument.empty() ? 1 : 2)) return Fail(err, "too many arguments");
 
   const Services services = base ? Services::At(*base) : Services::Production();
   CurlNetwork net(services.probe);
