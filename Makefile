@@ -1,5 +1,5 @@
 # Thin wrappers over the CMake presets; every target first makes sure the packages are there.
-.PHONY: deps build test run bench release artwork screenshots clean
+.PHONY: deps build test run demo services bench release artwork screenshots clean
 
 JOBS ?= 2
 # Window tests need an X server; xvfb-run gives them a private one.
@@ -17,6 +17,12 @@ test: build
 
 run: build
 	build/dev/shell/qirvo
+
+demo: build
+	build/dev/tools/qirvo-demo
+
+services: build
+	build/dev/tools/qirvo-services
 
 release: deps
 	cmake --preset release

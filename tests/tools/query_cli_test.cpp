@@ -34,6 +34,9 @@ class QueryCli : public testing::Test {
                                 "</span></p>\r\n<p>好。</p>"),
                             "text/html");
           });
+          s.Get("/rjxx/qrvrjxx.txt", [](const auto&, auto& res) {
+            res.set_content(Gbk("软件（1.1）版本"), "text/plain");
+          });
           s.Get("/cn2/login_limit/limit_detail_v2", [](const auto&, auto& res) {
             res.set_content("<p>您的QQ可以正常登录</p>", "text/html");
           });
@@ -67,6 +70,14 @@ TEST_F(QueryCli, RunsTheQqLookups) {
   EXPECT_EQ(out_.str(), "错误,帐号不能少于5字数！\n");
   EXPECT_EQ(Run({"--services", server_.Base(), "freeze"}), 0);
   EXPECT_EQ(out_.str(), "请输入QQ帐号！\n");
+}
+
+TEST_F(QueryCli, VersionPrintsTheStatusLine) {
+  EXPECT_EQ(Run({"--services", server_.Base(), "version"}), 0);
+  EXPECT_EQ(out_.str(), "VEXA丶Qirvo - 官方网址:" + server_.Base() +
+                            " - 更新时间:2014-2-16 - 目前版本:1.0 - 最新版本:1.1 - "
+                            "目前不是最新版本,请到官网下载！\n");
+  EXPECT_EQ(Run({"version", "extra"}), 2);
 }
 
 TEST_F(QueryCli, MissingInputIsTheEmptyInput) {
