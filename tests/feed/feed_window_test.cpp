@@ -101,7 +101,7 @@ TEST_F(FeedTest, TheFirstPictureStaysThreeSecondsAndTheTimerTurnsEverySix) {
   QElapsedTimer shown;
   shown.start();
   ASSERT_TRUE(QTest::qWaitFor([&] { return Shows(Slide(2)); }, 6000));
-  EXPECT_GE(shown.elapsed(), 2900);
+  EXPECT_GE(shown.elapsed(), 2800);  // coarse timers may fire up to 5% early
   EXPECT_EQ(Timer()->Period(), 6000);
 }
 
