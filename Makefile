@@ -29,7 +29,7 @@ release: deps
 	cmake --build --preset release -j $(JOBS)
 
 bench: release
-	build/release/bench/scanning_bench
+	bench/run_benchmarks.py build/release
 
 artwork: build
 	cmake --build --preset dev --target qirvo-artwork

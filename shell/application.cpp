@@ -21,7 +21,12 @@ void PrepareApplication() {
                             "Noto Serif CJK SC"};
   QFont::insertSubstitutions(kSongFamily, song);
   QFont::insertSubstitutions("SimSun", song);
-  QApplication::setWindowIcon(QIcon(":/qirvo.png"));
+  // Most desktop UI fonts hold no Chinese; naming a Chinese face as the first stand-in
+  // spares fontconfig's fallback search for every label at the first paint.
+  QFont::insertSubstitution(QApplication::font().family(), "WenQuanYi Micro Hei");
+  // The task bar wants a small icon; the large ones are for launchers and come from the
+  // icon theme.
+  QApplication::setWindowIcon(QIcon(":/qirvo-48.png"));
   QApplication::setApplicationName("qirvo");
   QApplication::setApplicationDisplayName(QStringLiteral("VEXA丶Qirvo"));
   QGuiApplication::setDesktopFileName("io.github.vexa.Qirvo");
@@ -35,14 +40,19 @@ void CentreOnScreen(QWidget* window) {
                whole.y() + (whole.height() - window->height()) / 2);
 }
 
-void RunQirvo(int& argc, char** argv, const Services& services,
-              std::function<void(MainWindow&)> onCreated) {
-  QApplication app(argc, argv);
-  PrepareApplication();
+MainWindow* OpenQirvo(const Services& services, std::function<void(MainWindow&)> onCreated) {
   auto* window = new MainWindow(services, std::make_shared<CurlNetwork>(services.probe));
   window->SetOnCreated(std::move(onCreated));
   CentreOnScreen(window);
   window->show();
+  return window;
+}
+
+void RunQirvo(int& argc, char** argv, const Services& services,
+              std::function<void(MainWindow&)> onCreated) {
+  QApplication app(argc, argv);
+  PrepareApplication();
+  OpenQirvo(services, std::move(onCreated));
   ExecAndEnd();
 }
 

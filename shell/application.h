@@ -19,8 +19,11 @@ void CentreOnScreen(QWidget* window);
 // downloads may still be stalled in a fetch, and nothing of theirs is worth waiting for.
 [[noreturn]] void ExecAndEnd();
 
-// Opens the window against `services`, runs it, and ends the process when it closes.
-// `onCreated` starts the background tasks.
+// Builds the window against `services` and shows it centred; `onCreated` starts the
+// background tasks. Needs a QApplication.
+MainWindow* OpenQirvo(const Services& services, std::function<void(MainWindow&)> onCreated);
+
+// The whole program: opens the window, runs it, and ends the process when it closes.
 [[noreturn]] void RunQirvo(int& argc, char** argv, const Services& services,
                            std::function<void(MainWindow&)> onCreated = {});
 

@@ -155,7 +155,7 @@ QObject* Create(const ControlRow& row, QWidget* parent) {
                                               : parent->palette().color(QPalette::Button);
       auto* box = new PictureBox(
           fill, row.stretched ? PictureBox::Mode::Stretched : PictureBox::Mode::TopLeft, parent);
-      if (row.picture) box->SetImage(QImage(QStringLiteral(":/pictures/%1.jpg").arg(row.picture)));
+      if (row.picture) box->SetImageFile(QStringLiteral(":/pictures/%1.jpg").arg(row.picture));
       return box;
     }
     case K::Label: {

@@ -42,7 +42,7 @@ void PrintUsage(std::ostream& os) {
         "       qirvo-query --help\n\ncommands:\n";
   for (const Command& c : Commands()) {
     std::string head(c.name);
-    if (!c.argument.empty()) head += " " + std::string(c.argument);
+    if (!c.argument.empty()) head.append(" ").append(c.argument);
     os << "  " << head << std::string(head.size() < 20 ? 20 - head.size() : 1, ' ') << c.summary
        << '\n';
   }

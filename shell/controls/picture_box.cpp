@@ -11,19 +11,35 @@ PictureBox::PictureBox(QColor fill, Mode mode, QWidget* parent)
 }
 
 void PictureBox::SetImage(const QImage& image) {
+  pendingFile_.clear();
   image_ = image;
   update();
+}
+
+void PictureBox::SetImageFile(const QString& path) {
+  pendingFile_ = path;
+  image_ = QImage();
+  update();
+}
+
+const QImage& PictureBox::Image() const {
+  if (!pendingFile_.isEmpty()) {
+    image_.load(pendingFile_);
+    pendingFile_.clear();
+  }
+  return image_;
 }
 
 void PictureBox::paintEvent(QPaintEvent*) {
   QPainter p(this);
   p.fillRect(rect(), fill_);
-  if (image_.isNull()) return;
+  const QImage& image = Image();
+  if (image.isNull()) return;
   if (mode_ == Mode::Stretched) {
     p.setRenderHint(QPainter::SmoothPixmapTransform);
-    p.drawImage(rect(), image_);
+    p.drawImage(rect(), image);
   } else {
-    p.drawImage(QPoint(0, 0), image_);
+    p.drawImage(QPoint(0, 0), image);
   }
 }
 

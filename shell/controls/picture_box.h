@@ -18,7 +18,10 @@ class PictureBox : public QWidget {
   PictureBox(QColor fill, Mode mode, QWidget* parent);
 
   void SetImage(const QImage& image);
-  const QImage& Image() const { return image_; }
+  // A picture carried by the program, decoded when the box is first drawn: most boxes sit
+  // on pages that start hidden, and start-up need not pay for them.
+  void SetImageFile(const QString& path);
+  const QImage& Image() const;
   Mode DisplayMode() const { return mode_; }
   QColor Fill() const { return fill_; }
 
@@ -31,7 +34,8 @@ class PictureBox : public QWidget {
  private:
   QColor fill_;
   Mode mode_;
-  QImage image_;
+  mutable QImage image_;
+  mutable QString pendingFile_;
   WindowMover mover_;
 };
 
