@@ -95,17 +95,21 @@ def main():
                      f"{small/1e6:.0f} MB/s at 4 MiB", large / small, large / small >= 0.75,
                      "linear: >= 0.75"))
 
-        runs = 10
-        ours_fetch = subprocess.run([os.path.join(BENCH, "fetch-throughput"), slow + "/big", str(runs)],
-                                    stdout=subprocess.PIPE, text=True, check=True).stdout.split()
-        size, ours_s = int(ours_fetch[0]), float(ours_fetch[1])
-        curl_s = statistics.median(
-            float(subprocess.run(["curl", "-s", "-o", "/dev/null", "-w", "%{time_total}", slow + "/big"],
-                                 stdout=subprocess.PIPE, text=True, check=True).stdout)
-            for _ in range(runs))
-        ratio = (size / ours_s) / (size / curl_s)
-        rows.append(("fetch of a 16 MiB body from loopback", f"{size/ours_s/1e9:.2f} GB/s",
-                     f"{size/curl_s/1e9:.2f} GB/s curl", ratio, ratio >= 0.8, ">= 0.8"))
+        # Transfer times only, each from a fresh process, in turns.
+        fetch = [os.path.join(BENCH, "fetch-throughput"), slow + "/big", "1"]
+        curl_big = ["curl", "-s", "-o", "/dev/null", "-w", "%{time_total}", slow + "/big"]
+        ours_s, curl_s = [], []
+        for _ in range(20):
+            size, seconds = subprocess.run(fetch, stdout=subprocess.PIPE, text=True,
+                                           check=True).stdout.split()
+            ours_s.append(float(seconds))
+            curl_s.append(float(subprocess.run(curl_big, stdout=subprocess.PIPE, text=True,
+                                               check=True).stdout))
+        size, ours_s, curl_s = int(size), statistics.median(ours_s), statistics.median(curl_s)
+        ratio = curl_s / ours_s
+        rows.append(("fetch of a 16 MiB body from loopback (median of 20)",
+                     f"{size/ours_s/1e9:.2f} GB/s", f"{size/curl_s/1e9:.2f} GB/s curl", ratio,
+                     ratio >= 0.8, ">= 0.8"))
 
         out = subprocess.run([os.path.join(BENCH, "responsiveness"), site, slow],
                              stdout=subprocess.PIPE, text=True, check=True).stdout.split()
