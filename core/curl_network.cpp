@@ -112,6 +112,20 @@ Text EscapeUnsafeUrlBytes(std::string_view url) {
   return out;
 }
 
+Text QueryValue(std::string_view input) {
+  Text out;
+  out.reserve(input.size());
+  for (const char c : input) {
+    if (c == '&')
+      out += "%26";
+    else if (c == '#')
+      out += "%23";
+    else
+      out += c;
+  }
+  return out;
+}
+
 Text FetchText(Network& net, const Text& url) { return BytesToText(net.Fetch(url)); }
 
 CurlNetwork::CurlNetwork(Text probeUrl, FetchLimits limits, std::function<bool()> systemOnline)
@@ -141,6 +155,7 @@ Bytes CurlNetwork::Fetch(const Text& url) {
   curl_easy_setopt(h, CURLOPT_PROXY, "");  // never a proxy, whatever the environment says
   curl_easy_setopt(h, CURLOPT_NOPROXY, "*");
   curl_easy_setopt(h, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(limits_.connect.count()));
+  curl_easy_setopt(h, CURLOPT_TIMEOUT_MS, static_cast<long>(limits_.total.count()));
   curl_easy_setopt(h, CURLOPT_BUFFERSIZE, 256L * 1024);
   curl_easy_setopt(h, CURLOPT_WRITEFUNCTION, OnBody);
   curl_easy_setopt(h, CURLOPT_WRITEDATA, &t);

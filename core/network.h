@@ -24,6 +24,9 @@ struct FetchLimits {
   std::chrono::milliseconds connect{10'000};
   // A transfer that receives nothing for this long ends with what it has.
   std::chrono::milliseconds idle{30'000};
+  // A server that trickles a byte now and then never trips the idle limit; no transfer
+  // runs longer than this.
+  std::chrono::milliseconds total{120'000};
   std::chrono::milliseconds probe{10'000};
   std::size_t maxBody = std::size_t{32} << 20;
   long maxRedirects = 5;
@@ -47,5 +50,9 @@ class CurlNetwork : public Network {
 
 // Bytes that could split or break a request line go out as %XX; the rest as typed.
 Text EscapeUnsafeUrlBytes(std::string_view url);
+
+// User input as the value of a query parameter: "&" and "#", which would start another
+// parameter or cut the query off, go out as %26 and %23; everything else as typed.
+Text QueryValue(std::string_view input);
 
 }  // namespace qirvo

@@ -34,7 +34,7 @@ const Texts& T() {
 }
 
 Text FetchLocationPage(const Text& input, Network& net, const Services& services) {
-  return FetchText(net, Concat(services.ipLocation, "/today.asp?ip=", input));
+  return FetchText(net, Concat(services.ipLocation, "/today.asp?ip=", QueryValue(input)));
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 
 #include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <limits>
 
 #include "shell/controls/edit_box_style.h"
 
@@ -23,6 +24,7 @@ bool IsTyping(const QKeyEvent* event) {
 LineEditBox::LineEditBox(InputMode mode, QWidget* parent) : QLineEdit(parent), mode_(mode) {
   StyleEditBox(this);
   setFrame(false);
+  setMaxLength(std::numeric_limits<int>::max());  // no limit on what may be typed or pasted
   setReadOnly(mode == InputMode::ReadOnly);
 }
 

@@ -145,5 +145,36 @@ TEST_F(IpQuery, InputWithSpacesReachesTheServiceWhole) {
   EXPECT_EQ(pageRequests_, 1);
 }
 
+TEST(HostileInput, GoesOutAsOneWellFormedRequestAndComesBackExactly) {
+  test::RawServer server([](int fd, const std::string& request) {
+    const std::string page = request.starts_with("GET / ")
+                                 ? "home"
+                                 : Gbk("<p>&nbsp;属于：<span class=\"bred\">某地</span></p>");
+    test::RawServer::Send(fd, test::HttpResponse(page));
+  });
+  const Services services = Services::At(server.Base());
+  CurlNetwork net(services.probe);
+  const Text input = Utf8ToGbk("a&ip=b#c\r\n%41 \x01\t你😀");
+  EXPECT_EQ(GbkToUtf8(LookupIp(input, net, services)),
+            "所查IP：a&ip=b#c\r\n%41 \x01\t你?\r\n\r\n地理位置：某地");
+  const auto requests = server.Requests();
+  ASSERT_EQ(requests.size(), 2u);  // the probe, then the page
+  EXPECT_EQ(requests[1].substr(0, requests[1].find("\r\n")),
+            "GET /today.asp?ip=a%26ip=b%23c%0D%0A%41%20%01%09%C4%E3? HTTP/1.0");
+}
+
+TEST(HostileInput, AMegabyteOfInputIsAnsweredNotCrashedOn) {
+  test::HttpServer server([](httplib::Server& s) {
+    s.Get("/", [](const auto&, auto& res) { res.set_content("home", "text/html"); });
+  });
+  const Services services = Services::At(server.Base());
+  CurlNetwork net(services.probe);
+  const Text huge(1u << 20, '7');
+  // The service refuses a URL this long; the lookups report that as they report any
+  // page without an answer.
+  EXPECT_EQ(GbkToUtf8(LookupDomain(huge, net, services)), "错误,无效的域名无效的IP地址！");
+  EXPECT_EQ(GbkToUtf8(LookupIp(huge, net, services)), "错误,请重新查询！");
+}
+
 }  // namespace
 }  // namespace qirvo

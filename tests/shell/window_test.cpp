@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
 #include <QInputMethodEvent>
 #include <QScreen>
 #include <QSignalSpy>
@@ -256,6 +257,40 @@ TEST_F(WindowTest, DigitsOnlyBoxesDropTypedLettersButTakePastes) {
   QTest::keyClicks(normal, "ab-1.cn");
   QApplication::sendEvent(normal, &commit);
   EXPECT_EQ(normal->text(), QStringLiteral("ab-1.cn一2二"));
+}
+
+TEST_F(WindowTest, EveryInputBoxTakesAMegabytePaste) {
+  const QString huge(1 << 20, u'8');
+  QApplication::clipboard()->setText(huge);
+  for (const ControlRow& row : WindowLayout()) {
+    if (row.kind != ControlKind::LineEdit) continue;
+    auto* box = Get<LineEditBox>(row.name);
+    box->clear();
+    QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(box->text().size(), huge.size()) << row.name;
+  }
+  window_->ShowPage(2);
+  Press("asdas2");
+  ASSERT_TRUE(WaitForLookups());
+  EXPECT_EQ(Get<TextEditBox>("编辑框_信息3")->toPlainText(), QStringLiteral("错误,帐号不能大于11字数！"));
+}
+
+TEST_F(WindowTest, ManyQuickPressesAreServedInOrderByOneWorker) {
+  auto threads = [] { return QDir("/proc/self/task").entryList(QDir::Dirs | QDir::NoDotAndDotDot).size(); };
+  window_->ShowPage(1);
+  auto* input = Get<LineEditBox>("编辑框_IP查询");
+  auto* result = Get<TextEditBox>("编辑框_信息2");
+  QStringList written, expected;
+  QObject::connect(result, &QPlainTextEdit::textChanged, [&] { written << result->toPlainText(); });
+  const auto before = threads();
+  for (int i = 0; i < 30; ++i) {
+    input->setText(QString::number(i));
+    Press("asdas1");
+    expected << QStringLiteral("所查IP：%1\n\n地理位置：美国 %1").arg(i);
+  }
+  EXPECT_EQ(threads(), before);  // the presses queue; they don't start threads
+  ASSERT_TRUE(WaitForLookups(30000));
+  EXPECT_EQ(written, expected);
 }
 
 TEST_F(WindowTest, ExtractionPageShowsOnlyItsNotice) {
