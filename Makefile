@@ -1,5 +1,5 @@
 # Thin wrappers over the CMake presets; every target first makes sure the packages are there.
-.PHONY: deps build test run demo services bench release artwork screenshots clean
+.PHONY: deps build test asan tsan run demo services bench release artwork screenshots clean
 
 JOBS ?= 2
 # Window tests need an X server; xvfb-run gives them a private one.
@@ -14,6 +14,18 @@ build: deps
 
 test: build
 	$(XVFB) ctest --preset dev
+
+# The whole suite under AddressSanitizer + UndefinedBehaviorSanitizer.
+asan: deps
+	cmake --preset asan
+	cmake --build --preset asan -j $(JOBS)
+	$(XVFB) ctest --preset asan
+
+# The tests that use threads under ThreadSanitizer.
+tsan: deps
+	cmake --preset tsan
+	cmake --build --preset tsan -j $(JOBS)
+	$(XVFB) ctest --preset tsan
 
 run: build
 	build/dev/shell/qirvo

@@ -215,6 +215,7 @@ TEST_F(WindowTest, LookupsRunInOrderWhileTheWindowStaysResponsive) {
   auto* result = Get<TextEditBox>("编辑框_信息2");
   QStringList written;
   QObject::connect(result, &QPlainTextEdit::textChanged, [&] { written << result->toPlainText(); });
+  services_.slowDelayMs = 4000;  // long enough for slow builds to press twice meanwhile
 
   input->setText("slow-first");
   Press("asdas1");
