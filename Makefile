@@ -1,5 +1,5 @@
 # Thin wrappers over the CMake presets; every target first makes sure the packages are there.
-.PHONY: deps build test asan tsan run demo services bench release artwork screenshots clean
+.PHONY: deps build test asan tsan fuzz run demo services bench release artwork screenshots clean
 
 JOBS ?= 2
 # Window tests need an X server; xvfb-run gives them a private one.
@@ -26,6 +26,21 @@ tsan: deps
 	cmake --preset tsan
 	cmake --build --preset tsan -j $(JOBS)
 	$(XVFB) ctest --preset tsan
+
+# Each libFuzzer target for FUZZ_SECONDS, starting from its committed seeds; what it
+# finds is written to build/fuzz/artifacts/.
+FUZZ_SECONDS ?= 60
+FUZZ_TARGETS := scanning charset lookup_pages
+fuzz: deps
+	cmake --preset fuzz
+	cmake --build --preset fuzz -j $(JOBS)
+	mkdir -p build/fuzz/artifacts
+	for t in $(FUZZ_TARGETS); do \
+	  mkdir -p build/fuzz/corpus/$$t && \
+	  build/fuzz/tests/fuzz/fuzz_$$t -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+	    -artifact_prefix=build/fuzz/artifacts/$$t- build/fuzz/corpus/$$t \
+	    tests/fuzz/corpus/$$t tests/fuzz/regressions/$$t || exit 1; \
+	done
 
 run: build
 	build/dev/shell/qirvo
