@@ -11,6 +11,7 @@
 
 int main(int argc, char** argv) {
   testing::InitGoogleTest(&argc, argv);
+  if (GTEST_FLAG_GET(list_tests)) return RUN_ALL_TESTS();  // listing needs no display
   if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY")) {
     std::fprintf(stderr, "window tests need an X server: run them under xvfb-run -a\n");
     return 1;
