@@ -93,6 +93,12 @@ TEST_F(QueryCli, SendsInputAsGbkWithUnknownCharactersAsQuestionMarks) {
   EXPECT_EQ(out_.str(), "所查IP：你好?\r\n\r\n地理位置：美国\n");
 }
 
+TEST_F(QueryCli, ArgumentsCannotReshapeTheRequest) {
+  EXPECT_EQ(Run({"--services", server_.Base(), "ip", "1&ip=2#x\r\n\x01 %41"}), 0);
+  EXPECT_EQ(asked_, "/today.asp?ip=1%26ip=2%23x%0D%0A%01%20%41");
+  EXPECT_EQ(out_.str(), "所查IP：1&ip=2#x\r\n\x01 %41\r\n\r\n地理位置：美国\n");
+}
+
 struct UsageCase {
   const char* name;
   std::vector<std::string> args;
