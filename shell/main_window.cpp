@@ -60,8 +60,10 @@ void MainWindow::WireQuery(const char* label, const char* input, const char* res
                            Lookup lookup) {
   auto* in = Control<LineEditBox>(input);
   auto* out = Control<TextEditBox>(result);
-  connect(Control<TransparentLabel>(label), &TransparentLabel::pressed, this,
-          [this, lookup, in, out] { RunQuery(lookup, in, out); });
+  auto run = [this, lookup, in, out] { RunQuery(lookup, in, out); };
+  connect(Control<TransparentLabel>(label), &TransparentLabel::pressed, this, run);
+  // Enter in the input box does exactly what the press does, for keyboard users.
+  connect(in, &QLineEdit::returnPressed, this, run);
 }
 
 void MainWindow::RunQuery(Lookup lookup, LineEditBox* input, TextEditBox* result) {

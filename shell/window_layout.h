@@ -35,6 +35,9 @@ struct ControlRow {
   bool wrap = false;
   // Edit boxes
   InputMode input = InputMode::Normal;
+  // What a screen reader says, for controls that take presses or input.
+  const char* accessibleName = nullptr;
+  const char* accessibleDescription = nullptr;
 };
 
 std::span<const ControlRow> WindowLayout();

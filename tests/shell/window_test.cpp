@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QAccessible>
 #include <QClipboard>
 #include <QDir>
 #include <QInputMethodEvent>
@@ -293,6 +294,112 @@ TEST_F(WindowTest, ManyQuickPressesAreServedInOrderByOneWorker) {
   ASSERT_TRUE(WaitForLookups(30000));
   EXPECT_EQ(written, expected);
 }
+
+// Every control that takes a press or input: the labels with a handler and the edit boxes.
+bool TakesPressOrInput(const ControlRow& row) {
+  static const std::set<std::string_view> pressable = {
+      "按钮_首页", "按钮_IP查询", "按钮_号码吉凶", "按钮_冻结查询", "按钮_提取IP", "最小化程序",
+      "关闭程序", "asdas", "asdas1", "asdas2", "asdas3", "sfsd1f56ds1f6", "按钮_一键提取"};
+  return pressable.contains(row.name) || row.kind == ControlKind::LineEdit ||
+         row.kind == ControlKind::TextEdit;
+}
+
+bool HasChinese(const QString& s) {
+  return std::any_of(s.begin(), s.end(), [](QChar c) { return c.unicode() >= 0x4E00 && c.unicode() <= 0x9FFF; });
+}
+
+TEST_F(WindowTest, ScreenReadersHearAChineseNameAndDescriptionForEveryControlThatActs) {
+  int named = 0;
+  for (const ControlRow& row : WindowLayout()) {
+    if (!TakesPressOrInput(row)) continue;
+    SCOPED_TRACE(row.name);
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(Get<QWidget>(row.name));
+    ASSERT_NE(a, nullptr);
+    EXPECT_TRUE(HasChinese(a->text(QAccessible::Name))) << a->text(QAccessible::Name).toStdString();
+    EXPECT_TRUE(HasChinese(a->text(QAccessible::Description)));
+    if (row.kind == ControlKind::Label) {
+      EXPECT_EQ(a->role(), QAccessible::Button);
+    }
+    ++named;
+  }
+  EXPECT_EQ(named, 13 + 13);  // 13 pressable labels, 8 input and 5 result boxes
+  auto name = [&](const char* control) {
+    return QAccessible::queryAccessibleInterface(Get<QWidget>(control))->text(QAccessible::Name);
+  };
+  for (const char* query : {"asdas", "asdas1", "asdas2", "asdas3"}) EXPECT_EQ(name(query), "一键查询");
+  EXPECT_EQ(name("按钮_冻结查询"), "冻结查询");
+  EXPECT_EQ(name("关闭程序"), "关闭");
+  // A label that only shows text reads as that text.
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(Get<QWidget>("透明标签9"))->text(QAccessible::Name),
+            QStringLiteral("本功能在下个版本,即可使用,敬请期待！"));
+}
+
+TEST_F(WindowTest, AScreenReaderCanPressTheQueryButton) {
+  window_->ShowPage(3);
+  Get<LineEditBox>("编辑框_冻结")->setText("10002");
+  QAccessibleInterface* button = QAccessible::queryAccessibleInterface(Get<QWidget>("asdas3"));
+  ASSERT_TRUE(button->actionInterface());
+  button->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+  ASSERT_TRUE(WaitForLookups());
+  EXPECT_EQ(Get<TextEditBox>("编辑框_信息4")->toPlainText(), QStringLiteral("错误,你输入的QQ号不存在！"));
+}
+
+TEST_F(WindowTest, EnterInAnInputBoxRunsItsPagesQueryAndKeepsTheFocus) {
+  window_->ShowPage(1);
+  window_->activateWindow();
+  auto* domain = Get<LineEditBox>("编辑框_网站域名");
+  domain->setFocus();
+  QTest::keyClicks(domain, "example.com");
+  QTest::keyClick(domain, Qt::Key_Return);
+  ASSERT_TRUE(WaitForLookups());
+  EXPECT_EQ(Get<TextEditBox>("编辑框_信息1")->toPlainText(),
+            QStringLiteral("所查域名：example.com\n\n所查IP：93.184.216.34\n\n地理位置：美国 example.com"));
+  EXPECT_TRUE(domain->hasFocus());
+  EXPECT_EQ(Get<TextEditBox>("编辑框_信息2")->toPlainText(), "");
+}
+
+TEST_F(WindowTest, TabReachesEveryInputBoxOfThePageShown) {
+  window_->ShowPage(1);
+  window_->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+  Get<LineEditBox>("编辑框_网站域名")->setFocus();
+  QStringList visited;
+  for (int i = 0; i < 4; ++i) {
+    visited << QApplication::focusWidget()->objectName();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  }
+  EXPECT_EQ(visited, QStringList({"编辑框_网站域名", "编辑框_信息1", "编辑框_IP查询", "编辑框_信息2"}));
+  EXPECT_EQ(QApplication::focusWidget()->objectName(), "编辑框_网站域名");  // round again
+}
+
+struct ImeCase {
+  const char* name;
+  const char* box;
+  int page;
+  QString expected;
+};
+
+class InputMethod : public WindowTest, public testing::WithParamInterface<ImeCase> {};
+
+TEST_P(InputMethod, CommitsChineseToNormalBoxesAndOnlyDigitsToDigitBoxes) {
+  window_->ShowPage(GetParam().page);
+  auto* box = Get<LineEditBox>(GetParam().box);
+  box->setFocus();
+  QInputMethodEvent composing(QStringLiteral("zhong"), {});
+  QApplication::sendEvent(box, &composing);
+  QInputMethodEvent commit;
+  commit.setCommitString(QStringLiteral("中文12-"));
+  QApplication::sendEvent(box, &commit);
+  EXPECT_EQ(box->text(), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Boxes, InputMethod,
+    testing::Values(ImeCase{"Domain", "编辑框_网站域名", 1, QStringLiteral("中文12-")},
+                    ImeCase{"Ip", "编辑框_IP查询", 1, QStringLiteral("中文12-")},
+                    ImeCase{"Fortune", "编辑框_号码吉凶", 2, QStringLiteral("12-")},
+                    ImeCase{"Freeze", "编辑框_冻结", 3, QStringLiteral("12-")}),
+    test::ByName());
 
 TEST_F(WindowTest, ExtractionPageShowsOnlyItsNotice) {
   Press("按钮_提取IP");
