@@ -1,5 +1,5 @@
 # Thin wrappers over the CMake presets; every target first makes sure the packages are there.
-.PHONY: deps build test asan tsan fuzz run demo services bench release artwork screenshots clean
+.PHONY: deps build test asan tsan fuzz package run demo services bench release artwork screenshots clean
 
 JOBS ?= 2
 # Window tests need an X server; xvfb-run gives them a private one.
@@ -55,6 +55,9 @@ release: deps
 	cmake --preset release
 	cmake --build --preset release -j $(JOBS)
 
+package: release
+	cd build/release && cpack -G DEB
+
 bench: release
 	bench/run_benchmarks.py build/release
 
@@ -65,6 +68,7 @@ artwork: build
 screenshots: build
 	cmake --build --preset dev --target qirvo-screenshots
 	$(XVFB) build/dev/tools/qirvo-screenshots docs/screenshots
+	QT_SCALE_FACTOR=2 $(XVFB) build/dev/tools/qirvo-screenshots docs/screenshots/scale-2
 
 clean:
 	rm -rf build

@@ -114,6 +114,7 @@ void MainWindow::Minimise() {
 void MainWindow::paintEvent(QPaintEvent*) {
   QPainter p(this);
   const QPixmap& skin = skins_[static_cast<size_t>(skin_)];
+  p.setRenderHint(QPainter::SmoothPixmapTransform);  // for high-density screens
   if (skin.isNull())
     p.fillRect(rect(), palette().color(QPalette::Button));
   else

@@ -57,7 +57,9 @@ int main(int argc, char** argv) {
   for (int page = 0; page < 5; ++page) {
     window.ShowPage(page);
     QApplication::processEvents();
-    window.grab().save(out.filePath(QString("%1.png").arg(names[page])));
+    const QPixmap shot = window.grab();
+    const QString density = shot.devicePixelRatio() > 1 ? QString("@%1x").arg(shot.devicePixelRatio()) : "";
+    shot.save(out.filePath(QString("%1%2.png").arg(names[page], density)));
   }
   return 0;
 }

@@ -35,8 +35,9 @@ void PictureBox::paintEvent(QPaintEvent*) {
   p.fillRect(rect(), fill_);
   const QImage& image = Image();
   if (image.isNull()) return;
+  // Smooth whenever the picture is scaled: stretched, or drawn on a high-density screen.
+  p.setRenderHint(QPainter::SmoothPixmapTransform);
   if (mode_ == Mode::Stretched) {
-    p.setRenderHint(QPainter::SmoothPixmapTransform);
     p.drawImage(rect(), image);
   } else {
     p.drawImage(QPoint(0, 0), image);
