@@ -6,18 +6,39 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
+#include <vector>
 
 namespace qirvo {
 namespace {
 
+// One iconv descriptor per thread and direction, opened on first use: opening one costs
+// more than converting a page, and every lookup converts.
+iconv_t Descriptor(const char* from, const char* to) {
+  struct Entry {
+    std::string from, to;
+    iconv_t cd;
+  };
+  struct Cache {
+    std::vector<Entry> entries;
+    ~Cache() {
+      for (Entry& e : entries)
+        if (e.cd != reinterpret_cast<iconv_t>(-1)) iconv_close(e.cd);
+    }
+  };
+  thread_local Cache cache;
+  for (Entry& e : cache.entries)
+    if (e.from == from && e.to == to) {
+      if (e.cd != reinterpret_cast<iconv_t>(-1)) iconv(e.cd, nullptr, nullptr, nullptr, nullptr);
+      return e.cd;
+    }
+  cache.entries.push_back({from, to, iconv_open(to, from)});
+  return cache.entries.back().cd;
+}
+
 class Converter {
  public:
-  Converter(const char* from, const char* to) : cd_(iconv_open(to, from)) {}
-  ~Converter() {
-    if (ok()) iconv_close(cd_);
-  }
-  Converter(const Converter&) = delete;
-  Converter& operator=(const Converter&) = delete;
+  Converter(const char* from, const char* to) : cd_(Descriptor(from, to)) {}
 
   bool ok() const { return cd_ != reinterpret_cast<iconv_t>(-1); }
 
