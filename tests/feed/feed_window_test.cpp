@@ -76,7 +76,7 @@ QImage Slide(int n) { return QImage(QStringLiteral(":/slides/hdp_%1.jpg").arg(n)
 
 TEST_F(FeedTest, ShowsPictureOneThenTwoThenTurnsOnTheTimer) {
   ServicesEmulator site;
-  Open(site.Base(), {.firstPictureMs = 300, .timerMs = 900});
+  Open(site.Base(), {.firstPictureMs = 800, .timerMs = 1600});
   EXPECT_EQ(Timer()->Period(), 0);  // nothing runs before the downloads end
 
   ASSERT_TRUE(QTest::qWaitFor([&] { return Loading()->isHidden(); }, 5000));
@@ -84,7 +84,7 @@ TEST_F(FeedTest, ShowsPictureOneThenTwoThenTurnsOnTheTimer) {
   EXPECT_EQ(Timer()->Period(), 0);  // started only when picture 2 first shows
 
   ASSERT_TRUE(QTest::qWaitFor([&] { return Shows(Slide(2)); }, 5000));
-  EXPECT_EQ(Timer()->Period(), 900);
+  EXPECT_EQ(Timer()->Period(), 1600);
 
   // Each tick shows picture 1 at once and picture 2 a little later.
   QList<bool> firstAtTick;
