@@ -22,4 +22,11 @@ std::string GbkToUtf8(std::string_view gbk);
 // A literal written in UTF-8 source as the GBK `Text` the program works with.
 Text Gbk(std::string_view utf8Literal);
 
+// A struct of such literals, converted once, on first use, for the life of the program.
+template <typename Literals>
+const Literals& Once() {
+  static const Literals literals;
+  return literals;
+}
+
 }  // namespace qirvo

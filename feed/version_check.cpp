@@ -18,10 +18,7 @@ struct Texts {
   Text outdated = Gbk(" - 目前不是最新版本,请到官网下载！");
 };
 
-const Texts& T() {
-  static const Texts texts;
-  return texts;
-}
+const Texts& T() { return Once<Texts>(); }
 
 constexpr const char* kRunningVersion = "1.0";
 

@@ -28,10 +28,7 @@ struct Texts {
   Text locationLabel = Gbk("\r\n\r\n地理位置：");
 };
 
-const Texts& T() {
-  static const Texts texts;
-  return texts;
-}
+const Texts& T() { return Once<Texts>(); }
 
 Text FetchLocationPage(const Text& input, Network& net, const Services& services) {
   return FetchText(net, Concat(services.ipLocation, "/today.asp?ip=", QueryValue(input)));

@@ -15,10 +15,7 @@ struct Texts {
   Text bang = Gbk("！\r\n\r\n");
 };
 
-const Texts& T() {
-  static const Texts texts;
-  return texts;
-}
+const Texts& T() { return Once<Texts>(); }
 
 }  // namespace
 

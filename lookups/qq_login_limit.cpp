@@ -17,10 +17,7 @@ struct Texts {
   Text barred = Gbk("查询完毕,你的QQ号不能正常登录！");
 };
 
-const Texts& T() {
-  static const Texts texts;
-  return texts;
-}
+const Texts& T() { return Once<Texts>(); }
 
 }  // namespace
 

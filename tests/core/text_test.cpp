@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/support/by_name.h"
+#include "tests/support/find_model.h"
 
 #include <random>
 
@@ -46,18 +47,7 @@ INSTANTIATE_TEST_SUITE_P(
         FindCase{"OverlappingPrefix", "aaab", "aab", false, 2}),
     test::ByName());
 
-// The obviously correct reading: walk character starts, compare byte by byte.
-int FindModel(const std::string& hay, const std::string& needle, bool ignoreCase) {
-  if (needle.empty()) return hay.empty() ? -1 : 1;
-  auto fold = [&](unsigned char c) { return ignoreCase && c >= 'A' && c <= 'Z' ? c + 32 : c; };
-  for (size_t p = 0; p + needle.size() <= hay.size();
-       p += (static_cast<unsigned char>(hay[p]) & 0x80) ? 2 : 1) {
-    size_t k = 0;
-    while (k < needle.size() && fold(hay[p + k]) == fold(needle[k])) ++k;
-    if (k == needle.size()) return static_cast<int>(p + 1);
-  }
-  return -1;
-}
+using test::ModelFind;
 
 TEST(Find, AgreesWithTheCharacterWalkOnRandomText) {
   std::mt19937 rng(7);
@@ -70,7 +60,7 @@ TEST(Find, AgreesWithTheCharacterWalkOnRandomText) {
   for (int i = 0; i < 20000; ++i) {
     const std::string hay = draw(24), needle = draw(4);
     const bool ignoreCase = rng() % 2;
-    ASSERT_EQ(Find(hay, needle, ignoreCase), FindModel(hay, needle, ignoreCase))
+    ASSERT_EQ(Find(hay, needle, ignoreCase), ModelFind(hay, needle, ignoreCase))
         << "hay=" << testing::PrintToString(hay) << " needle=" << testing::PrintToString(needle);
   }
 }
