@@ -124,7 +124,11 @@ void MainWindow::paintEvent(QPaintEvent*) {
 void MainWindow::showEvent(QShowEvent*) {
   if (created_) return;
   created_ = true;
-  if (onCreated_) onCreated_(*this);
+  OnWindowCreated();
+}
+
+void MainWindow::OnWindowCreated() {
+  if (onCreated_) onCreated_(*this);  // the background tasks
   SetSkin(0);
 }
 

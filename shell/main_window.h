@@ -57,6 +57,7 @@ class MainWindow : public QWidget {
   void mouseReleaseEvent(QMouseEvent*) override { mover_.Release(); }
 
  private:
+  void OnWindowCreated();
   void WireFrame();
   void WireQuery(const char* label, const char* input, const char* result, Lookup lookup);
   void RunQuery(Lookup lookup, LineEditBox* input, TextEditBox* result);
