@@ -281,6 +281,33 @@ TEST_F(WindowTest, EveryInputBoxTakesAMegabytePaste) {
   EXPECT_EQ(Get<TextEditBox>("编辑框_信息3")->toPlainText(), QStringLiteral("错误,帐号不能大于11字数！"));
 }
 
+TEST_F(WindowTest, HostileInputInEveryQueryBoxMakesOneRequestAndTheExactText) {
+  const QString hostile = QStringLiteral("1&ip=2#x %41\x01\t你😀");
+  const QString sent = QStringLiteral("1&ip=2#x %41\x01\t你?");  // what GBK can hold
+  const QString echoed = QStringLiteral("1&ip=2#x A\x01\t你?");  // the service decodes %41
+  const struct {
+    int page;
+    const char *label, *input, *result;
+    QString expected;
+  } pages[] = {
+      {1, "asdas", "编辑框_网站域名", "编辑框_信息1",
+       "所查域名：" + sent + "\n\n所查IP：93.184.216.34\n\n地理位置：美国 " + echoed},
+      {1, "asdas1", "编辑框_IP查询", "编辑框_信息2", "所查IP：" + sent + "\n\n地理位置：美国 " + echoed},
+      {2, "asdas2", "编辑框_号码吉凶", "编辑框_信息3", QStringLiteral("错误,帐号不能大于11字数！")},
+      {3, "asdas3", "编辑框_冻结", "编辑框_信息4", QStringLiteral("错误,你输入的QQ号不存在！")},
+  };
+  for (const auto& p : pages) {
+    SCOPED_TRACE(p.input);
+    window_->ShowPage(p.page);
+    Get<LineEditBox>(p.input)->setText(hostile);  // as pasted: digit boxes filter only typing
+    const int before = services_.PageRequests();
+    Press(p.label);
+    ASSERT_TRUE(WaitForLookups());
+    EXPECT_EQ(Get<TextEditBox>(p.result)->toPlainText().toStdString(), p.expected.toStdString());
+    EXPECT_EQ(services_.PageRequests() - before, p.page == 2 ? 0 : 1);
+  }
+}
+
 TEST_F(WindowTest, ManyQuickPressesAreServedInOrderByOneWorker) {
   auto threads = [] { return QDir("/proc/self/task").entryList(QDir::Dirs | QDir::NoDotAndDotDot).size(); };
   window_->ShowPage(1);
