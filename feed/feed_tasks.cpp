@@ -5,6 +5,8 @@
 #include <QDesktopServices>
 #include <QPointer>
 #include <QUrl>
+#include <pthread.h>
+
 #include <thread>
 
 #include "feed/version_check.h"
@@ -28,7 +30,11 @@ void OnWindowThread(F apply) {
   QMetaObject::invokeMethod(QCoreApplication::instance(), std::move(apply), Qt::QueuedConnection);
 }
 
+// Named, so the tasks can be told apart in a debugger or a process listing.
+void NameThisTask(const char* name) { pthread_setname_np(pthread_self(), name); }
+
 void LoadSlides(std::shared_ptr<Network> net, Text site, QPointer<Slideshow> show) {
+  NameThisTask("qirvo-slides");
   const QImage first = Decode(net->Fetch(site + "/hdp/hdp_1.jpg"));
   const QImage second = Decode(net->Fetch(site + "/hdp/hdp_2.jpg"));
   OnWindowThread([show, first, second] {
@@ -38,6 +44,7 @@ void LoadSlides(std::shared_ptr<Network> net, Text site, QPointer<Slideshow> sho
 
 void RunVersionCheck(std::shared_ptr<Network> net, Services services,
                      QPointer<TransparentLabel> line) {
+  NameThisTask("qirvo-version");
   const QString status = FromText(CheckVersion(*net, services));
   OnWindowThread([line, status] {
     if (line) line->SetText(status);
