@@ -112,9 +112,9 @@ Text EscapeUnsafeUrlBytes(std::string_view url) {
   return out;
 }
 
-Text QueryValue(std::string_view input) {
-  Text out;
-  out.reserve(input.size());
+Text QueryUrl(std::string_view base, std::string_view pathAndKey, std::string_view input) {
+  Text out = Concat(base, pathAndKey);
+  out.reserve(out.size() + input.size());
   for (const char c : input) {
     if (c == '&')
       out += "%26";

@@ -51,8 +51,9 @@ class CurlNetwork : public Network {
 // Bytes that could split or break a request line go out as %XX; the rest as typed.
 Text EscapeUnsafeUrlBytes(std::string_view url);
 
-// User input as the value of a query parameter: "&" and "#", which would start another
-// parameter or cut the query off, go out as %26 and %23; everything else as typed.
-Text QueryValue(std::string_view input);
+// base + pathAndKey + the user's input as that key's value. "&" and "#" in the input, which
+// would start another parameter or cut the query off, go out as %26 and %23; everything
+// else as typed (Fetch escapes what would break the request line).
+Text QueryUrl(std::string_view base, std::string_view pathAndKey, std::string_view input);
 
 }  // namespace qirvo

@@ -31,7 +31,7 @@ struct Texts {
 const Texts& T() { return Once<Texts>(); }
 
 Text FetchLocationPage(const Text& input, Network& net, const Services& services) {
-  return FetchText(net, Concat(services.ipLocation, "/today.asp?ip=", QueryValue(input)));
+  return FetchText(net, QueryUrl(services.ipLocation, "/today.asp?ip=", input));
 }
 
 }  // namespace

@@ -25,7 +25,7 @@ Text LookupQqFortune(const Text& number, Network& net, const Services& services)
   if (Length(number) < 5) return t.tooShort;
   if (Length(number) > 11) return t.tooLong;
 
-  const Text page = FetchText(net, Concat(services.fortune, "/msn.asp?qq=", QueryValue(number)));
+  const Text page = FetchText(net, QueryUrl(services.fortune, "/msn.asp?qq=", number));
   // Nothing fetched is a failed query; a page without the markers still gets the frame.
   if (page.empty()) return t.retry;
   const Text verdict = ExtractBetween(page, "<p><span class=\"bred\">", "</span><span class=\"bblue\">");

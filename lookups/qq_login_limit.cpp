@@ -26,8 +26,7 @@ Text CheckQqLoginLimit(const Text& account, Network& net, const Services& servic
   if (account.empty()) return t.empty;
   if (!net.IsOnline()) return t.offline;
   const Text page = FetchText(
-      net, Concat(services.loginLimit, "/cn2/login_limit/limit_detail_v2?account=",
-                         QueryValue(account)));
+      net, QueryUrl(services.loginLimit, "/cn2/login_limit/limit_detail_v2?account=", account));
   if (page.empty()) return t.retry;
   // GB18030 holds every character and writes the GB2312 ones with GB2312's bytes, so a
   // stray "©" in a footer cannot hide the phrases and turn into a false "barred".

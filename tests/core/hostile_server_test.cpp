@@ -142,9 +142,9 @@ TEST(HostileServers, ProbeOfASilentServerGivesUp) {
   EXPECT_FALSE(CurlNetwork(silent.Base() + "/", Tight()).IsOnline());
 }
 
-TEST(QueryValue, KeepsInputFromStartingAParameterOrAFragment) {
-  EXPECT_EQ(QueryValue("a&ip=b#c%41 +?"), "a%26ip=b%23c%41 +?");
-  EXPECT_EQ(QueryValue("\xC4\xE3"), "\xC4\xE3");
+TEST(QueryUrl, KeepsInputFromStartingAParameterOrAFragment) {
+  EXPECT_EQ(QueryUrl("http://h", "/p?ip=", "a&ip=b#c%41 +?"), "http://h/p?ip=a%26ip=b%23c%41 +?");
+  EXPECT_EQ(QueryUrl("http://h", "/p?qq=", "\xC4\xE3"), "http://h/p?qq=\xC4\xE3");
 }
 
 }  // namespace
