@@ -25,7 +25,6 @@ MainWindow::MainWindow(Services services, std::shared_ptr<Network> network, QWid
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
       services_(std::move(services)),
       network_(std::move(network)),
-      close_([] { QCoreApplication::exit(0); }),
       worker_(std::make_unique<LookupWorker>()) {
   setWindowTitle(QString::fromUtf8(kProductName));
   setFixedSize(788, 469);
@@ -52,8 +51,9 @@ void MainWindow::WireFrame() {
             [this, page] { ShowPage(page); });
   connect(Control<TransparentLabel>("最小化程序"), &TransparentLabel::pressed, this,
           &MainWindow::Minimise);
+  // Ends the event loop; the program entry then ends the process at once.
   connect(Control<TransparentLabel>("关闭程序"), &TransparentLabel::pressed, this,
-          [this] { close_(); });
+          [] { QCoreApplication::exit(0); });
 }
 
 void MainWindow::WireQuery(const char* label, const char* input, const char* result,

@@ -41,7 +41,6 @@ class MainWindow : public QWidget {
 
   // Runs once, when the window is first shown, before the user can act.
   void SetOnCreated(std::function<void(MainWindow&)> hook) { onCreated_ = std::move(hook); }
-  void SetCloseAction(std::function<void()> close) { close_ = std::move(close); }
 
   const Services& ServiceAddresses() const { return services_; }
   std::shared_ptr<Network> SharedNetwork() const { return network_; }
@@ -72,7 +71,6 @@ class MainWindow : public QWidget {
   int pendingLookups_ = 0;
   WindowMover mover_;
   std::function<void(MainWindow&)> onCreated_;
-  std::function<void()> close_;
   std::unique_ptr<LookupWorker> worker_;
 };
 

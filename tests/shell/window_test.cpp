@@ -70,8 +70,16 @@ TEST_F(WindowTest, HoldsTheSixtySixControlsOfTheLayout) {
     EXPECT_EQ(w->isVisible(), page <= 0);
     EXPECT_EQ(w->focusPolicy() != Qt::NoFocus,
               row.kind == ControlKind::LineEdit || row.kind == ControlKind::TextEdit);
-    if (auto* label = qobject_cast<TransparentLabel*>(o); label && *row.text) {
-      EXPECT_EQ(label->Text(), QString::fromUtf8(row.text));
+    if (auto* label = qobject_cast<TransparentLabel*>(o)) {
+      if (*row.text) {
+        EXPECT_EQ(label->Text(), QString::fromUtf8(row.text));
+      }
+      EXPECT_EQ(label->Colour(), QColor::fromRgb(row.colour));
+      EXPECT_EQ(label->Alignment(), row.alignment);
+      EXPECT_EQ(label->Wraps(), row.wrap);
+      if (row.songPixelHeight) {
+        EXPECT_EQ(label->font().pixelSize(), row.songPixelHeight);
+      }
     }
     if (auto* edit = qobject_cast<LineEditBox*>(o)) {
       EXPECT_EQ(edit->Mode(), row.input);
@@ -84,6 +92,8 @@ TEST_F(WindowTest, HoldsTheSixtySixControlsOfTheLayout) {
     if (auto* box = qobject_cast<PictureBox*>(o)) {
       EXPECT_EQ(box->Image().isNull(), row.picture == nullptr);
       EXPECT_EQ(box->DisplayMode() == PictureBox::Mode::Stretched, row.stretched);
+      EXPECT_EQ(box->Fill(), row.whiteBackground ? QColor(Qt::white)
+                                                 : window_->palette().color(QPalette::Button));
     }
   }
 }
