@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QInputMethodEvent>
 #include <QScreen>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <set>
 
@@ -456,11 +457,20 @@ TEST_F(WindowTest, ExtractionPageShowsOnlyItsNotice) {
   EXPECT_FALSE(Get<LineEditBox>("编辑框_数量")->hasFocus());
 }
 
-TEST_F(WindowTest, LongResultsScrollWithoutScrollBars) {
+TEST_F(WindowTest, LongResultsWrapAndScrollWithTheCaretWithoutScrollBars) {
+  window_->ShowPage(1);
   auto* box = Get<TextEditBox>("编辑框_信息1");
-  EXPECT_EQ(box->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
-  EXPECT_EQ(box->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
-  EXPECT_EQ(box->lineWrapMode(), QPlainTextEdit::WidgetWidth);
+  QStringList lines;
+  for (int i = 0; i < 30; ++i) lines << QStringLiteral("第%1行").arg(i);
+  lines << QString(500, u'x');
+  box->setPlainText(lines.join('\n'));
+  QApplication::processEvents();
+  EXPECT_FALSE(box->verticalScrollBar()->isVisible());
+  EXPECT_FALSE(box->horizontalScrollBar()->isVisible());
+  EXPECT_EQ(box->horizontalScrollBar()->maximum(), 0);  // the long line wraps
+  box->setFocus();
+  QTest::keyClick(box, Qt::Key_End, Qt::ControlModifier);
+  EXPECT_GT(box->verticalScrollBar()->value(), 0);  // the caret took the view along
 }
 
 }  // namespace
