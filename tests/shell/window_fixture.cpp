@@ -14,8 +14,11 @@ ServicesServer::ServicesServer() {
   server_ = std::make_unique<HttpServer>([this](httplib::Server& s) {
     s.Get("/", [](const auto&, auto& res) { res.set_content("home", "text/html"); });
     auto delayIfSlow = [this](const std::string& input) {
-      if (input.starts_with("slow"))
-        std::this_thread::sleep_for(std::chrono::milliseconds(slowDelayMs.load()));
+      if (!input.starts_with("slow")) return;
+      const auto until = std::chrono::steady_clock::now() +
+                         std::chrono::milliseconds(slowDelayMs.load());
+      while (!releaseSlow && std::chrono::steady_clock::now() < until)
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
     };
     s.Get("/today.asp", [this, delayIfSlow](const httplib::Request& req, httplib::Response& res) {
       ++pageRequests_;

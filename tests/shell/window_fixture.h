@@ -15,15 +15,17 @@
 namespace qirvo::test {
 
 // Serves the probe, and pages for the four lookups. An input starting with "slow" is
-// answered after `slowDelay`.
+// answered after `slowDelayMs`, or as soon as `releaseSlow` is set.
 class ServicesServer {
  public:
   ServicesServer();
+  ~ServicesServer() { releaseSlow = true; }  // no held request outlives the test
   std::string Base() const { return server_->Base(); }
   int PageRequests() const { return pageRequests_; }
 
   std::atomic<int> pageRequests_ = 0;
   std::atomic<int> slowDelayMs = 1500;
+  std::atomic<bool> releaseSlow = false;
 
  private:
   std::unique_ptr<HttpServer> server_;

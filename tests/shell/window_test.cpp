@@ -213,9 +213,11 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(WindowTest, ALookupStartsWhenTheButtonGoesDown) {
   window_->ShowPage(1);
   Get<LineEditBox>("编辑框_IP查询")->setText("slow");
+  services_.slowDelayMs = 60'000;  // held until released below
   QTest::mousePress(window_->windowHandle(), Qt::LeftButton, {}, CentreOf("asdas1"));
   EXPECT_EQ(window_->PendingLookups(), 1);
   QTest::mouseRelease(window_->windowHandle(), Qt::LeftButton, {}, CentreOf("asdas1"));
+  services_.releaseSlow = true;
   ASSERT_TRUE(WaitForLookups());
 
   const int served = services_.PageRequests();
@@ -231,7 +233,7 @@ TEST_F(WindowTest, LookupsRunInOrderWhileTheWindowStaysResponsive) {
   auto* result = Get<TextEditBox>("编辑框_信息2");
   QStringList written;
   QObject::connect(result, &QPlainTextEdit::textChanged, [&] { written << result->toPlainText(); });
-  services_.slowDelayMs = 4000;  // long enough for slow builds to press twice meanwhile
+  services_.slowDelayMs = 60'000;  // held until the checks below are done
 
   input->setText("slow-first");
   Press("asdas1");
@@ -244,6 +246,7 @@ TEST_F(WindowTest, LookupsRunInOrderWhileTheWindowStaysResponsive) {
   EXPECT_EQ(window_->CurrentPage(), 2);
   EXPECT_EQ(window_->PendingLookups(), 2);
 
+  services_.releaseSlow = true;
   ASSERT_TRUE(WaitForLookups());
   EXPECT_EQ(written, QStringList({"所查IP：slow-first\n\n地理位置：美国 slow-first",
                                   "所查IP：second\n\n地理位置：美国 second"}));
